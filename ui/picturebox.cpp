@@ -1,0 +1,36 @@
+#include "ui/picturebox.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+PictureBox::PictureBox(QWidget *parent) : QLabel(parent)
+{
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        click();
+    QLabel::mouseReleaseEvent(event);
+}
+
+void PictureBox::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        click();
+        break;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+void PictureBox::click()
+{
+    if (m_clicked)
+        m_clicked();
+}

@@ -1,0 +1,117 @@
+#include "ui/testwindowview.h"
+
+#include "app/testwindow.h"
+#include "ui/binding.h"
+#include "ui/boundlist.h"
+#include "ui/fatalerror.h"
+#include "ui/picturebox.h"
+#include "ui/picturewindowview.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+template<typename W> W *named(W *widget, const QString &name, const QString &toolTip = {})
+{
+    widget->setObjectName(name);
+    widget->setToolTip(toolTip);
+    return widget;
+}
+
+QString indexed(const char *row, int index)
+{
+    return QString::fromLatin1(row) + u'_' + QString::number(index);
+}
+
+const QString pickToolTip = u"Посочете елемента в релацията"_s;
+
+} // namespace
+
+TestWindowView::TestWindowView(TestWindow &state) : m_state(state)
+{
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint);
+    setObjectName(u"Vomar"_s);
+    const int dpi = logicalDpiX();
+
+    auto *client = new QWidget(this);
+    client->setFont(QFont(u"Times New Roman"_s, 12));
+    setCentralWidget(client);
+
+    auto *counter = named(new QLabel(client), u"Ndapis"_s, u"Извежда резултатите в края на теста"_s);
+    counter->setAlignment(Qt::AlignCenter);
+    Binding::bindControl(counter, state.Ndapis, dpi);
+
+    const std::array<QString, 4> buttonTips = {u"Натиснете бутон за избор"_s,
+                                               u"Изтрива / възстановява направения избор"_s,
+                                               u"Преустановява теста и формира оценка"_s, u"Дава обяснения"_s};
+    std::array<QPushButton *, 4> buttons{};
+    for (qint16 i = 0; i < 4; ++i) {
+        buttons[i] = named(new QPushButton(client), indexed("Uprawl", i), buttonTips[i]);
+        Binding::bindControl(buttons[i], state.Uprawl[i], dpi);
+        connect(buttons[i], &QPushButton::clicked, this,
+                [this, i] { FatalError::guard([&] { m_state.pressButton(i); }); });
+    }
+
+    const std::array<QString, 3> listTips = {pickToolTip, pickToolTip, u"Набор от вече въведени отговори"_s};
+    std::array<BoundList *, 3> lists{};
+    for (int i = 0; i < 3; ++i)
+        lists[i] = named(new BoundList(state.Slowo[i], dpi, client), indexed("Slowo", i), listTips[i]);
+
+    auto *explanation = named(new QPlainTextEdit(client), u"Prowerka_0"_s);
+    explanation->setReadOnly(true);
+    explanation->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    explanation->setFocusPolicy(Qt::StrongFocus);
+    explanation->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Binding::bindControl(explanation, state.Prowerka[0], dpi);
+
+    auto *verdict = named(new QLineEdit(client), u"Prowerka_1"_s, u"зелено - Вярно; червено - Грешно"_s);
+    verdict->setReadOnly(true);
+    Binding::bindControl(verdict, state.Prowerka[1], dpi);
+
+    std::array<PictureBox *, 2> pictures{};
+    for (int i = 0; i < 2; ++i) {
+        pictures[i] = named(new PictureBox(client), indexed("Grafika", i));
+        pictures[i]->setFocusPolicy(Qt::StrongFocus);
+        Binding::bindControl(pictures[i], state.Grafika[i], dpi);
+        pictures[i]->setClickHandler([this, i] { FatalError::guard([&] { m_state.Grafika_Click(qint16(i)); }); });
+    }
+
+    const std::array<QWidget *, 9> tabOrder = {lists[0],   lists[1],   lists[2],    buttons[0], buttons[1],
+                                               buttons[2], explanation, buttons[3], pictures[0]};
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    lists[0]->setFocus();
+
+    buildMenu();
+    auto *form = new FormBinding(this, client, menuBar(), state.window, dpi);
+    form->centreOnFirstShow();
+
+    m_pictureWindow = new PictureWindowView(state.Vomar_Graphika, this);
+}
+
+TestWindowView::~TestWindowView() = default;
+
+void TestWindowView::buildMenu()
+{
+    QAction *exit = menuBar()->addAction(u"Exit"_s);
+    exit->setObjectName(u"Izhod"_s);
+    connect(exit, &QAction::triggered, this, [this] { FatalError::guard([&] { m_state.Izhod_Click(); }); });
+    QAction *color = menuBar()->addAction(u"Color"_s);
+    color->setObjectName(u"Cwqt"_s);
+    connect(color, &QAction::triggered, this, [this] { FatalError::guard([&] { m_state.Cwqt_Click(); }); });
+}
+
+void TestWindowView::closeEvent(QCloseEvent *event)
+{
+    // The close box ends the program as "Exit" does.
+    event->ignore();
+    FatalError::guard([&] { m_state.Izhod_Click(); });
+}
