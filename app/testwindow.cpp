@@ -40,7 +40,7 @@ Control hiddenPicture(Rect geometry)
 } // namespace
 
 // The window as built, before its load handler runs.
-TestWindow::TestWindow(const TestDefinition &test, const QCollator &collation)
+TestWindow::TestWindow(TestDefinition test, const QCollator &collation)
     : window(QString(29, u' '), 11910, 7005),
       Slowo{ListBox(Rect{240, 480, 6105, 2055}, collation),
             ListBox(Rect{6360, 480, 3375, 2055}, collation),
@@ -57,7 +57,7 @@ TestWindow::TestWindow(const TestDefinition &test, const QCollator &collation)
              button(Rect{8400, 4200, 1215, 375}, u"Оцени"_s, 16761024),
              button(Rect{9720, 50, 1215, 375}, u"Обясни"_s, 49152)},
       Grafika{Control(Rect{120, 4680, 1575, 1335}), hiddenPicture(Rect{120, 5760, 1575, 1335})},
-      m_test(test)
+      m_test(std::move(test))
 {
     window.setBackground(32768);
     Ndapis.setText(u"Оставащи:"_s);

@@ -28,7 +28,7 @@
 class TestWindow
 {
 public:
-    TestWindow(const TestDefinition &test, const QCollator &collation);
+    TestWindow(TestDefinition test, const QCollator &collation);
 
     TestWindow(const TestWindow &) = delete;
     TestWindow &operator=(const TestWindow &) = delete;
@@ -93,7 +93,7 @@ private:
 
     void Show_Picture(qint16 k);
 
-    const TestDefinition &m_test;
+    const TestDefinition m_test;
     std::function<void()> m_exit;
     std::function<void()> m_color;
 };
