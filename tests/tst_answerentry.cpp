@@ -5,6 +5,7 @@
 
 using namespace Qt::StringLiterals;
 using TestSupport::brokenInvariant;
+using TestSupport::Pairs;
 using TestSupport::record;
 using TestSupport::recordNumbers;
 using TestSupport::rowOf;
@@ -14,9 +15,9 @@ namespace {
 
 enum Button : qint16 { Record, Withdraw, Evaluate, Explain };
 
-QList<QPair<int, int>> correctPairs(int count)
+Pairs correctPairs(int count)
 {
-    QList<QPair<int, int>> pairs;
+    Pairs pairs;
     for (int k = 1; k <= count; ++k)
         pairs << qMakePair(k, k);
     return pairs;
@@ -58,7 +59,7 @@ void AnswerEntryTest::recordingMovesBothPhrasesIntoAnAnswer()
     QCOMPARE(w.Ndapis.text(), u"Остават: 31"_s);
     QVERIFY(brokenInvariant(w).isEmpty());
 
-    QList<QPair<int, int>> rest = correctPairs(32);
+    Pairs rest = correctPairs(32);
     rest.removeFirst();
     recordNumbers(w, rest);
     QCOMPARE(w.Slowo[2].count(), 32);

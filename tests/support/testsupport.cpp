@@ -50,7 +50,7 @@ void record(TestWindow &window, const QString &left, const QString &right)
     window.pressButton(0);
 }
 
-void recordNumbers(TestWindow &window, const QList<QPair<int, int>> &pairs)
+void recordNumbers(TestWindow &window, const Pairs &pairs)
 {
     const TestDefinition &test = window.definition();
     for (const auto &[left, right] : pairs)

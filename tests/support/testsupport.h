@@ -10,6 +10,9 @@
 
 namespace TestSupport {
 
+// Pairs of phrase numbers (left, right).
+using Pairs = QList<QPair<int, int>>;
+
 // The collation the built-in test is meant for, whatever the machine's locale.
 QCollator bulgarian();
 
@@ -27,7 +30,7 @@ int rowOf(const StringList &list, const QString &text);
 void record(TestWindow &window, const QString &left, const QString &right);
 
 // Records the pairs of phrase numbers (left, right) through the lists.
-void recordNumbers(TestWindow &window, const QList<QPair<int, int>> &pairs);
+void recordNumbers(TestWindow &window, const Pairs &pairs);
 
 // Checks that the lists of the window keep their invariants; returns an
 // empty text when they do, else what is broken.
