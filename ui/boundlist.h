@@ -12,6 +12,8 @@
 // state's current index, which runs the list's selection handler.
 class BoundList : public QListWidget, private StringListObserver
 {
+    Q_OBJECT
+
 public:
     BoundList(ListBox &list, int logicalDpi, QWidget *parent);
     ~BoundList() override;

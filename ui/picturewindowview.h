@@ -8,6 +8,8 @@ class PictureWindow;
 // enlarged, at the size of its picture slot.
 class PictureWindowView : public QWidget
 {
+    Q_OBJECT
+
 public:
     PictureWindowView(PictureWindow &state, QWidget *owner);
 };

@@ -9,6 +9,8 @@ class PictureWindowView;
 // Widgets carry the control names as object names (Slowo_0, Uprawl_2, ...).
 class TestWindowView : public QMainWindow
 {
+    Q_OBJECT
+
 public:
     explicit TestWindowView(TestWindow &state);
     ~TestWindowView() override;
