@@ -1,5 +1,6 @@
 #include "ui/picturebox.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -7,6 +8,11 @@ PictureBox::PictureBox(QWidget *parent) : QLabel(parent)
 {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    // Its own background, not the window's, where it shows no picture.
+    QPalette own = palette();
+    own.setColor(QPalette::Window, QApplication::palette().color(QPalette::Window));
+    setPalette(own);
+    setAutoFillBackground(true);
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent *event)
