@@ -84,8 +84,9 @@ TestWindowView::TestWindowView(TestWindow &state) : m_state(state)
         pictures[i]->setClickHandler([this, i] { FatalError::guard([&] { m_state.Grafika_Click(qint16(i)); }); });
     }
 
-    const std::array<QWidget *, 9> tabOrder = {lists[0],   lists[1],   lists[2],    buttons[0], buttons[1],
-                                               buttons[2], explanation, buttons[3], pictures[0]};
+    // The verdict box joins the order once marking shows it.
+    const std::array<QWidget *, 10> tabOrder = {lists[0],   lists[1], lists[2],    buttons[0], buttons[1],
+                                                buttons[2], verdict,  explanation, buttons[3], pictures[0]};
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     lists[0]->setFocus();
