@@ -1,5 +1,7 @@
 #include "app/controls.h"
 
+#include <algorithm>
+
 namespace {
 
 // Sets a property and tells the change handler, only when the value changes.
@@ -48,6 +50,16 @@ void Control::setFontSize(double points) { assign(m_fontSize, std::optional(poin
 void Control::setVisible(bool visible) { assign(m_visible, visible); }
 void Control::setEnabled(bool enabled) { assign(m_enabled, enabled); }
 void Control::setPicture(const Picture &picture) { assign(m_picture, picture); }
+
+void Slider::setPosition(int position)
+{
+    assign(m_position, std::clamp(position, minimum, maximum));
+}
+
+void OptionButton::setChecked(bool checked)
+{
+    assign(m_checked, checked);
+}
 
 template<typename T> void Form::assign(T &field, const T &value)
 {

@@ -57,9 +57,10 @@ public:
 
     void setChangeHandler(std::function<void()> handler) { m_changed = std::move(handler); }
 
-private:
+protected:
     template<typename T> void assign(T &field, const T &value);
 
+private:
     Rect m_geometry;
     QString m_text;
     std::optional<Colour> m_background;
@@ -78,6 +79,36 @@ class ListBox : public Control, public StringList
 public:
     explicit ListBox(Rect geometry) : Control(geometry) {}
     ListBox(Rect geometry, QCollator collation) : Control(geometry), StringList(std::move(collation)) {}
+};
+
+// A horizontal slider; its position is set by code without running any
+// handler.
+class Slider : public Control
+{
+public:
+    explicit Slider(Rect geometry) : Control(geometry) {}
+
+    int position() const { return m_position; }
+    void setPosition(int position);
+
+    static constexpr int minimum = 0;
+    static constexpr int maximum = 255;
+
+private:
+    int m_position = 0;
+};
+
+// An option button; the buttons of a window form one group.
+class OptionButton : public Control
+{
+public:
+    explicit OptionButton(Rect geometry) : Control(geometry) {}
+
+    bool isChecked() const { return m_checked; }
+    void setChecked(bool checked);
+
+private:
+    bool m_checked = false;
 };
 
 // The state of a top-level window. Sizes are in twips; the outer size
