@@ -1,6 +1,7 @@
 // The program's ways out, run as child processes of this test: a fault shows
-// a message box and ends the program with status 1; "Exit" and the close box
-// end it with status 0. None of them prints anything.
+// a message box and ends the program with status 1; "Exit" (with or without
+// the settings window open) and the close box end it with status 0. None of
+// them prints anything.
 
 #include "content/biologytest.h"
 #include "testsupport.h"
@@ -73,6 +74,14 @@ int runScenario(const QString &scenario)
         later([] { testWindowView()->menuBar()->actions().value(0)->trigger(); });
         return runProgram(biologyTest());
     }
+    if (scenario == u"exit_with_settings_open") {
+        later([] {
+            const QList<QAction *> menu = testWindowView()->menuBar()->actions();
+            menu.value(1)->trigger();
+            menu.value(0)->trigger();
+        });
+        return runProgram(biologyTest());
+    }
     if (scenario == u"close_box") {
         later([] { testWindowView()->close(); });
         return runProgram(biologyTest());
@@ -99,6 +108,7 @@ void FatalErrorTest::waysOut_data()
     QTest::newRow("fault_at_startup") << u"fault_at_startup"_s << 1 << u"message box: Неочаквана грешка."_s;
     QTest::newRow("fault_in_handler") << u"fault_in_handler"_s << 1 << u"message box: Неочаквана грешка."_s;
     QTest::newRow("exit") << u"exit"_s << 0 << QString();
+    QTest::newRow("exit_with_settings_open") << u"exit_with_settings_open"_s << 0 << QString();
     QTest::newRow("close_box") << u"close_box"_s << 0 << QString();
 }
 

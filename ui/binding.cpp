@@ -102,14 +102,18 @@ void showControl(QWidget *widget, const Control &control, int dpi)
 
 } // namespace
 
-void bindControl(QWidget *widget, Control &control, int logicalDpi)
+void bindControl(QWidget *widget, Control &control, int logicalDpi, std::function<void()> showMore)
 {
-    showControl(widget, control, logicalDpi);
     QPointer<QWidget> guarded(widget);
-    control.setChangeHandler([guarded, &control, logicalDpi] {
-        if (guarded)
-            showControl(guarded, control, logicalDpi);
-    });
+    auto show = [guarded, &control, logicalDpi, showMore = std::move(showMore)] {
+        if (!guarded)
+            return;
+        showControl(guarded, control, logicalDpi);
+        if (showMore)
+            showMore();
+    };
+    show();
+    control.setChangeHandler(show);
     QObject::connect(widget, &QObject::destroyed, widget, [&control] { control.setChangeHandler({}); });
 }
 

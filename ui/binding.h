@@ -4,6 +4,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class QWidget;
 
 // Ties widgets to the state objects they show. The state is the truth: each
@@ -15,8 +17,9 @@ QColor toQColor(Colour colour);
 
 // Shows the control's state on the widget now and after every change of it,
 // until the widget is destroyed. The widget kind decides which palette roles
-// the colours take and where the text goes.
-void bindControl(QWidget *widget, Control &control, int logicalDpi);
+// the colours take and where the text goes; `showMore` shows what is
+// particular to the control's kind.
+void bindControl(QWidget *widget, Control &control, int logicalDpi, std::function<void()> showMore = {});
 
 } // namespace Binding
 

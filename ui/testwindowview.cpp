@@ -6,6 +6,7 @@
 #include "ui/fatalerror.h"
 #include "ui/picturebox.h"
 #include "ui/picturewindowview.h"
+#include "ui/widgetnames.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -15,20 +16,10 @@
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
+using WidgetNames::indexed;
+using WidgetNames::named;
 
 namespace {
-
-template<typename W> W *named(W *widget, const QString &name, const QString &toolTip = {})
-{
-    widget->setObjectName(name);
-    widget->setToolTip(toolTip);
-    return widget;
-}
-
-QString indexed(const char *row, int index)
-{
-    return QString::fromLatin1(row) + u'_' + QString::number(index);
-}
 
 const QString pickToolTip = u"Посочете елемента в релацията"_s;
 

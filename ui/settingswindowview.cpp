@@ -1,0 +1,137 @@
+#include "ui/settingswindowview.h"
+
+#include "appearance/settingswindow.h"
+#include "ui/binding.h"
+#include "ui/boundlist.h"
+#include "ui/fatalerror.h"
+#include "ui/picturebox.h"
+#include "ui/widgetnames.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSlider>
+
+using namespace Qt::StringLiterals;
+using WidgetNames::indexed;
+using WidgetNames::named;
+
+namespace {
+
+const std::array<QString, 9> labelTips = {
+    QString(), QString(), QString(),
+    u"Показва цифровата стойност на формирания цвят в 16-ична бройна система "_s,
+    u"Показва размера на буквите във формирания текст "_s,
+    u"За настройване цвета на фона на формата "_s,
+    u"За настройване цвета на фона в текстовите полета "_s,
+    u" За настройване цвета на текста в текстовите полета "_s,
+    u" За настройване цвета на фона на бутоните "_s};
+const std::array<QString, 3> sliderTips = {u"Промяна на стойн остта на червената съставка "_s,
+                                           u"Промяна на стойн остта на зелената съставка "_s,
+                                           u"Промяна на стойн остта на синята съставка "_s};
+const std::array<QString, 3> valueTips = {u"Цифрова стойност на червения цвят в обхвата [0 - 255] "_s,
+                                          u"Цифрова стойност на зеления цвят в обхвата [0 - 255] "_s,
+                                          u"Цифрова стойност на синия цвят в обхвата [0 - 255] "_s};
+const std::array<QString, 4> optionTips = {u" За настройване цвета на фона на формата "_s,
+                                           u" За настройване цвета на фона в текстовите полета "_s,
+                                           u" За настройване цвета на текста в текстовите полета "_s,
+                                           u" За настройване цвета на фона на бутоните "_s};
+const std::array<QString, 3> listTips = {u" Определя избрания шрифт "_s, u" Определя размера на буквите "_s,
+                                         u" Определя размера на буквите "_s};
+
+} // namespace
+
+SettingsWindowView::SettingsWindowView(SettingsWindow &state) : m_state(state)
+{
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setObjectName(u"Cwiat"_s);
+    const int dpi = logicalDpiX();
+
+    auto *client = new QWidget(this);
+    client->setFont(QFont(u"Times New Roman"_s, 12));
+    setCentralWidget(client);
+
+    auto *swatch = named(new PictureBox(client), u"picColor"_s, u"Получен изходен цвят"_s);
+    swatch->setFocusPolicy(Qt::StrongFocus);
+    Binding::bindControl(swatch, state.picColor, dpi);
+
+    for (int i = 0; i < int(state.Label_Cv.size()); ++i) {
+        auto *label = named(new QLabel(client), indexed("Label_Cv", i), labelTips[i]);
+        label->setAlignment(Qt::AlignCenter);
+        Binding::bindControl(label, state.Label_Cv[i], dpi);
+    }
+
+    std::array<QSlider *, 3> sliders{};
+    for (qint16 i = 0; i < 3; ++i) {
+        auto *value = named(new QLabel(client), indexed("Label_ST", i), valueTips[i]);
+        value->setAlignment(Qt::AlignCenter);
+        Binding::bindControl(value, state.Label_ST[i], dpi);
+
+        QSlider *slider = sliders[i] = named(new QSlider(Qt::Horizontal, client), indexed("Slider1", i), sliderTips[i]);
+        slider->setRange(Slider::minimum, Slider::maximum);
+        slider->setSingleStep(1);
+        slider->setPageStep(10);
+        slider->setFocusPolicy(Qt::StrongFocus);
+        Binding::bindControl(slider, state.Slider1[i], dpi, [slider, &position = state.Slider1[i]] {
+            const QSignalBlocker blocker(slider);
+            slider->setValue(position.position());
+        });
+        // Only the learner's moves trigger actions; the new position is the
+        // slider's position, its value follows after this.
+        connect(slider, &QSlider::actionTriggered, this, [this, slider, i] {
+            FatalError::guard([&] { m_state.moveSlider(i, slider->sliderPosition()); });
+        });
+    }
+
+    std::array<QRadioButton *, 4> options{};
+    for (qint16 i = 0; i < 4; ++i) {
+        QRadioButton *option = options[i] = named(new QRadioButton(client), indexed("Option1", i), optionTips[i]);
+        Binding::bindControl(option, state.Option1[i], dpi, [option, &button = state.Option1[i]] {
+            const QSignalBlocker blocker(option);
+            option->setChecked(button.isChecked());
+        });
+        connect(option, &QRadioButton::clicked, this,
+                [this, i] { FatalError::guard([&] { m_state.chooseOption(i); }); });
+    }
+
+    std::array<BoundList *, 3> lists{};
+    for (int i = 0; i < 3; ++i)
+        lists[i] = named(new BoundList(state.List_font[i], dpi, client), indexed("List_font", i), listTips[i]);
+
+    auto *preview = named(new QLineEdit(client), u"Text_Cv_0"_s,
+                          u"Полето илюстрира шрифт, размер на букви, цвят и фон на букви "_s);
+    preview->setReadOnly(true);
+    preview->setAlignment(Qt::AlignCenter);
+    Binding::bindControl(preview, state.Text_Cv, dpi);
+
+    const std::array<QWidget *, 7> tabOrder = {swatch,   sliders[0], sliders[1], sliders[2],
+                                               lists[1], preview,    options[0]};
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    swatch->setFocus();
+
+    buildMenu();
+    auto *form = new FormBinding(this, client, menuBar(), state.window, dpi);
+    form->centreOnFirstShow();
+}
+
+SettingsWindowView::~SettingsWindowView() = default;
+
+void SettingsWindowView::buildMenu()
+{
+    QAction *save = menuBar()->addAction(u"Запис"_s);
+    save->setObjectName(u"mnu_zapis"_s);
+    connect(save, &QAction::triggered, this, [this] { FatalError::guard([&] { m_state.mnu_zapis_Click(); }); });
+    QAction *cancel = menuBar()->addAction(u"Отказ"_s);
+    cancel->setObjectName(u"mnu_Otkaz"_s);
+    connect(cancel, &QAction::triggered, this, [this] { FatalError::guard([&] { m_state.mnu_Otkaz_Click(); }); });
+    QAction *danni = menuBar()->addAction(u"Danni"_s);
+    danni->setObjectName(u"mnu_Danni"_s);
+    danni->setVisible(false);
+    danni->setEnabled(false);
+    connect(danni, &QAction::triggered, this, [this] { FatalError::guard([&] { m_state.mnu_Danni_Click(); }); });
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+// Widgets carry the names of the controls they show (Slowo_0, Uprawl_2), so
+// tests and tools find them; the tool tip is the control's own.
+namespace WidgetNames {
+
+inline QString indexed(const char *row, int index)
+{
+    return QString::fromLatin1(row) + u'_' + QString::number(index);
+}
+
+template<typename W> W *named(W *widget, const QString &name, const QString &toolTip = {})
+{
+    widget->setObjectName(name);
+    widget->setToolTip(toolTip);
+    return widget;
+}
+
+} // namespace WidgetNames
