@@ -10,10 +10,9 @@ using TestSupport::record;
 using TestSupport::recordNumbers;
 using TestSupport::rowOf;
 using TestSupport::started;
+using enum TestSupport::Button;
 
 namespace {
-
-enum Button : qint16 { Record, Withdraw, Evaluate, Explain };
 
 Pairs correctPairs(int count)
 {

@@ -7,10 +7,9 @@ using namespace Qt::StringLiterals;
 using TestSupport::Pairs;
 using TestSupport::recordNumbers;
 using TestSupport::started;
+using enum TestSupport::Button;
 
 namespace {
-
-enum Button : qint16 { Record, Withdraw, Evaluate, Explain };
 
 // `right` correct pairs (k, k), then `wrong` (not 1) pairs whose partners
 // are shifted by one.

@@ -8,10 +8,9 @@ using namespace Qt::StringLiterals;
 using TestSupport::recordNumbers;
 using TestSupport::rowOf;
 using TestSupport::started;
+using enum TestSupport::Button;
 
 namespace {
-
-enum Button : qint16 { Record, Withdraw, Evaluate, Explain };
 
 Picture pictureOf(int k)
 {

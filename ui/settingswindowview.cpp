@@ -45,15 +45,10 @@ const std::array<QString, 3> listTips = {u" Определя избрания ш
 
 SettingsWindowView::SettingsWindowView(SettingsWindow &state) : m_state(state)
 {
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_QuitOnClose, false);
-    setObjectName(u"Cwiat"_s);
     const int dpi = logicalDpiX();
 
-    auto *client = new QWidget(this);
-    client->setFont(QFont(u"Times New Roman"_s, 12));
-    setCentralWidget(client);
+    QWidget *client = setUpFixedWindow(this, u"Cwiat"_s);
 
     auto *swatch = named(new PictureBox(client), u"picColor"_s, u"Получен изходен цвят"_s);
     swatch->setFocusPolicy(Qt::StrongFocus);

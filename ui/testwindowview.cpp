@@ -27,14 +27,9 @@ const QString pickToolTip = u"Посочете елемента в релаци�
 
 TestWindowView::TestWindowView(TestWindow &state) : m_state(state)
 {
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint);
-    setObjectName(u"Vomar"_s);
     const int dpi = logicalDpiX();
 
-    auto *client = new QWidget(this);
-    client->setFont(QFont(u"Times New Roman"_s, 12));
-    setCentralWidget(client);
+    QWidget *client = setUpFixedWindow(this, u"Vomar"_s);
 
     auto *counter = named(new QLabel(client), u"Ndapis"_s, u"Извежда резултатите в края на теста"_s);
     counter->setAlignment(Qt::AlignCenter);

@@ -20,3 +20,9 @@ template<typename W> W *named(W *widget, const QString &name, const QString &too
 }
 
 } // namespace WidgetNames
+
+class QMainWindow;
+
+// Makes the window a fixed one without minimize and maximize boxes, named
+// after its layout, and gives it a client area in the layouts' font.
+QWidget *setUpFixedWindow(QMainWindow *window, const QString &name);

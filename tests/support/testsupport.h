@@ -10,6 +10,9 @@
 
 namespace TestSupport {
 
+// The test window's command buttons.
+enum Button : qint16 { Record = 0, Withdraw = 1, Evaluate = 2, Explain = 3 };
+
 // Pairs of phrase numbers (left, right).
 using Pairs = QList<QPair<int, int>>;
 

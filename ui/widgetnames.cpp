@@ -1,0 +1,14 @@
+#include "ui/widgetnames.h"
+
+#include <QMainWindow>
+
+QWidget *setUpFixedWindow(QMainWindow *window, const QString &name)
+{
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                           | Qt::WindowCloseButtonHint);
+    window->setObjectName(name);
+    auto *client = new QWidget(window);
+    client->setFont(QFont(QStringLiteral("Times New Roman"), 12));
+    window->setCentralWidget(client);
+    return client;
+}
