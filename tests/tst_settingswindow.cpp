@@ -10,14 +10,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A display whose fonts realise 13 points as 12.75 and 11 as 10.5.
-FontToolkit fakeFonts()
-{
-    return FontToolkit{
-        [] { return QStringList{u"Times New Roman"_s, u"DejaVu Sans"_s, u"Arial"_s, u"liberation serif"_s}; },
-        [](const QString &, double points) { return points == 13 ? 12.75 : points == 11 ? 10.5 : points; }};
-}
-
 // Everything a view could show of a control, in one comparable text.
 QString describe(const Control &c)
 {
@@ -43,7 +35,7 @@ QStringList describeTestWindow(const TestWindow &w)
 struct Fixture
 {
     std::unique_ptr<TestWindow> test = TestSupport::started(biologyTest());
-    SettingsHost host{*test, fakeFonts(), TestSupport::bulgarian()};
+    SettingsHost host{*test, TestSupport::fakeFonts(), TestSupport::bulgarian()};
 
     SettingsWindow &open()
     {

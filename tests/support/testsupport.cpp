@@ -31,6 +31,13 @@ TestDefinition numberedTest(int left, int right)
     return test;
 }
 
+FontToolkit fakeFonts()
+{
+    return FontToolkit{
+        [] { return QStringList{u"Times New Roman"_s, u"DejaVu Sans"_s, u"Arial"_s, u"liberation serif"_s}; },
+        [](const QString &, double points) { return points == 13 ? 12.75 : points == 11 ? 10.5 : points; }};
+}
+
 std::unique_ptr<TestWindow> started(const TestDefinition &test)
 {
     auto window = std::make_unique<TestWindow>(test, bulgarian());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/testwindow.h"
+#include "appearance/settingswindow.h"
 #include "content/testdefinition.h"
 
 #include <QCollator>
@@ -22,6 +23,10 @@ QCollator bulgarian();
 // A test of `left` and `right` phrases "Lk" / "Rk", with numeric flags for
 // every phrase and the given layout.
 TestDefinition numberedTest(int left, int right);
+
+// A display with four fonts, "Times New Roman" among them, that realises
+// 13 points as 12.75 and 11 as 10.5.
+FontToolkit fakeFonts();
 
 // A test window for the test, started.
 std::unique_ptr<TestWindow> started(const TestDefinition &test);
