@@ -42,7 +42,14 @@ int firstInOrder(const QStringList &phrases)
     return int(first - phrases.begin()) + 1;
 }
 
+long actionCount = 0;
+
 } // namespace
+
+long actionsDone()
+{
+    return actionCount;
+}
 
 void check(const Model &m, Driver &d)
 {
@@ -101,18 +108,29 @@ void checkApplied(Driver &d)
     }
 }
 
+namespace {
+
+// Every action ends here: counted, then checked against the model.
+void afterAction(const Model &expected, Driver &d)
+{
+    ++actionCount;
+    check(expected, d);
+}
+
+} // namespace
+
 void SelectPhrase::run(const Model &m, Driver &d) const
 {
     const int row = rowOfPhrase(d.testWindow(), side, phrase);
     RC_ASSERT(row >= 0);
     d.selectRow(side, row);
-    check(nextState(m), d);
+    afterAction(nextState(m), d);
 }
 
 void SelectAnswer::run(const Model &m, Driver &d) const
 {
     d.selectRow(2, index);
-    check(nextState(m), d);
+    afterAction(nextState(m), d);
 }
 
 void PressButton::apply(Model &m) const
@@ -127,7 +145,7 @@ void PressButton::run(const Model &m, Driver &d) const
     const Model next = nextState(m);
     const QString markBefore = d.testWindow().Ndapis.text();
     d.pressButton(button);
-    check(next, d);
+    afterAction(next, d);
     if (m.marked)
         RC_ASSERT(d.testWindow().Ndapis.text() == markBefore);
 }
@@ -135,7 +153,7 @@ void PressButton::run(const Model &m, Driver &d) const
 void ClickThumbnail::run(const Model &m, Driver &d) const
 {
     d.clickThumbnail();
-    check(nextState(m), d);
+    afterAction(nextState(m), d);
 }
 
 void ChooseColor::apply(Model &m) const
@@ -149,46 +167,46 @@ void ChooseColor::apply(Model &m) const
 void ChooseColor::run(const Model &m, Driver &d) const
 {
     d.chooseColor();
-    check(nextState(m), d);
+    afterAction(nextState(m), d);
 }
 
 void ChooseOption::run(const Model &m, Driver &d) const
 {
     d.chooseOption(option);
-    check(nextState(m), d);
+    afterAction(nextState(m), d);
 }
 
 void MoveSlider::run(const Model &m, Driver &d) const
 {
     d.moveSlider(slider, position);
     RC_ASSERT(d.settings()->Slider1[slider].position() == position);
-    check(nextState(m), d);
+    afterAction(nextState(m), d);
 }
 
 void ChooseSize::run(const Model &m, Driver &d) const
 {
     d.chooseSize(row);
     RC_ASSERT(d.settings()->List_font[1].currentIndex() == row);
-    check(nextState(m), d);
+    afterAction(nextState(m), d);
 }
 
 void Save::run(const Model &m, Driver &d) const
 {
     d.save();
     checkApplied(d);
-    check(nextState(m), d);
+    afterAction(nextState(m), d);
 }
 
 void Cancel::run(const Model &m, Driver &d) const
 {
     d.cancel();
-    check(nextState(m), d);
+    afterAction(nextState(m), d);
 }
 
 void CloseSettings::run(const Model &m, Driver &d) const
 {
     d.closeSettings();
-    check(nextState(m), d);
+    afterAction(nextState(m), d);
 }
 
 bool playRandomUse(const std::function<std::unique_ptr<Driver>()> &makeDriver,

@@ -130,4 +130,7 @@ struct CloseSettings : SettingsCommand
 bool playRandomUse(const std::function<std::unique_ptr<Driver>()> &makeDriver,
                    const std::function<void()> &afterSequence = {});
 
+// How many actions have been done so far.
+long actionsDone();
+
 } // namespace RandomUse
