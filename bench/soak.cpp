@@ -13,8 +13,8 @@
 int main(int argc, char *argv[])
 {
     const long wanted = argc > 1 ? std::atol(argv[1]) : 1000000;
-    // About 100 actions a sequence at this size.
-    const std::string params = "seed=1 max_size=200 max_success=" + std::to_string(wanted / 95 + 1);
+    // About 50 actions a sequence at this size.
+    const std::string params = "seed=1 max_size=200 max_success=" + std::to_string(wanted / 50 + 1);
     setenv("RC_PARAMS", params.c_str(), 1);
     QElapsedTimer timer;
     timer.start();

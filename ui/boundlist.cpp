@@ -2,12 +2,14 @@
 
 #include "ui/binding.h"
 #include "ui/fatalerror.h"
+#include "ui/textitemdelegate.h"
 
 #include <QSignalBlocker>
 
 BoundList::BoundList(ListBox &list, int logicalDpi, QWidget *parent) : QListWidget(parent), m_list(list)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setItemDelegate(new TextItemDelegate(this));
     addItems(m_list.items());
     showCurrent();
     m_list.setObserver(this);
@@ -67,7 +69,6 @@ void BoundList::showCurrent()
         setCurrentRow(row);
         scrollToItem(item(row));
     }
-    viewport()->update();
 }
 
 void BoundList::itemInserted(int row)
