@@ -7,6 +7,7 @@
 #include "ui/picturebox.h"
 #include "ui/widgetnames.h"
 
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -47,6 +48,7 @@ SettingsWindowView::SettingsWindowView(SettingsWindow &state) : m_state(state)
 {
     setAttribute(Qt::WA_QuitOnClose, false);
     const int dpi = logicalDpiX();
+    setWindowIcon(QIcon(u":/icons/vomar-colours-16.png"_s));
 
     QWidget *client = setUpFixedWindow(this, u"Cwiat"_s);
 

@@ -9,6 +9,7 @@
 #include "ui/widgetnames.h"
 
 #include <QCloseEvent>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -28,6 +29,10 @@ const QString pickToolTip = u"Посочете елемента в релаци�
 TestWindowView::TestWindowView(TestWindow &state) : m_state(state)
 {
     const int dpi = logicalDpiX();
+    QIcon icon;
+    icon.addFile(u":/icons/vomar-16.png"_s, QSize(16, 16));
+    icon.addFile(u":/icons/vomar-32.png"_s, QSize(32, 32));
+    setWindowIcon(icon);
 
     QWidget *client = setUpFixedWindow(this, u"Vomar"_s);
 
