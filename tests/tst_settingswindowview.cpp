@@ -100,8 +100,8 @@ void SettingsWindowViewTest::opensModelessWithItsLayout()
     QCOMPARE(view->centralWidget()->height(), Twips::toPixels(4710, dpi));
     QCOMPARE(widget<QSlider>(u"Slider1_1"_s)->geometry(), Twips::toPixels(Rect{440, 2040, 3000, 315}, dpi));
 
-    QCOMPARE(menuEntry(view, u"mnu_zapis"_s)->text(), u"Запис"_s);
-    QCOMPARE(menuEntry(view, u"mnu_Otkaz"_s)->text(), u"Отказ"_s);
+    QCOMPARE(menuEntry(view, u"mnu_zapis"_s)->iconText(), u"Запис"_s);
+    QCOMPARE(menuEntry(view, u"mnu_Otkaz"_s)->iconText(), u"Отказ"_s);
     QVERIFY(!menuEntry(view, u"mnu_Danni"_s)->isVisible());
     QVERIFY(!menuEntry(view, u"mnu_Danni"_s)->isEnabled());
     QVERIFY(!widget<QRadioButton>(u"Option1_3"_s)->isVisible());

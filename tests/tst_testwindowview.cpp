@@ -168,8 +168,8 @@ void TestWindowViewTest::layoutColoursAndTexts()
 
     const QList<QAction *> menu = view->menuBar()->actions();
     QCOMPARE(menu.size(), 2);
-    QCOMPARE(menu[0]->text(), u"Exit"_s);
-    QCOMPARE(menu[1]->text(), u"Color"_s);
+    QCOMPARE(menu[0]->iconText(), u"Exit"_s);
+    QCOMPARE(menu[1]->iconText(), u"Color"_s);
 }
 
 void TestWindowViewTest::tabOrder()

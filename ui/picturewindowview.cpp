@@ -11,6 +11,7 @@ PictureWindowView::PictureWindowView(PictureWindow &state, QWidget *owner) : QWi
     const int dpi = logicalDpiX();
     auto *display = new PictureBox(this);
     display->setObjectName(QStringLiteral("Graphika_0"));
+    display->setAccessibleName(QStringLiteral("Увеличена картина"));
     Binding::bindControl(display, state.display, dpi);
     new FormBinding(this, this, nullptr, state.window, dpi);
 }

@@ -39,6 +39,10 @@ const std::array<QString, 4> optionTips = {u" За настройване цве
                                            u" За настройване цвета на фона в текстовите полета "_s,
                                            u" За настройване цвета на текста в текстовите полета "_s,
                                            u" За настройване цвета на фона на бутоните "_s};
+const std::array<QString, 3> sliderNames = {u"Червена съставка"_s, u"Зелена съставка"_s, u"Синя съставка"_s};
+// The captions beside the option buttons.
+const std::array<QString, 4> optionNames = {u"Цвят форма"_s, u"Фон текст"_s, u"Цвят текст"_s, u"Цвят бутон"_s};
+const std::array<QString, 3> listNames = {u"Шрифт"_s, u"Размер на шрифта"_s, u"Неизползван списък"_s};
 const std::array<QString, 3> listTips = {u" Определя избрания шрифт "_s, u" Определя размера на буквите "_s,
                                          u" Определя размера на буквите "_s};
 
@@ -54,6 +58,7 @@ SettingsWindowView::SettingsWindowView(SettingsWindow &state) : m_state(state)
 
     auto *swatch = named(new PictureBox(client), u"picColor"_s, u"Получен изходен цвят"_s);
     swatch->setFocusPolicy(Qt::StrongFocus);
+    swatch->setAccessibleName(u"Получен цвят"_s);
     Binding::bindControl(swatch, state.picColor, dpi);
 
     for (int i = 0; i < int(state.Label_Cv.size()); ++i) {
@@ -69,6 +74,7 @@ SettingsWindowView::SettingsWindowView(SettingsWindow &state) : m_state(state)
         Binding::bindControl(value, state.Label_ST[i], dpi);
 
         QSlider *slider = sliders[i] = named(new QSlider(Qt::Horizontal, client), indexed("Slider1", i), sliderTips[i]);
+        slider->setAccessibleName(sliderNames[i]);
         slider->setRange(Slider::minimum, Slider::maximum);
         slider->setSingleStep(1);
         slider->setPageStep(10);
@@ -87,6 +93,7 @@ SettingsWindowView::SettingsWindowView(SettingsWindow &state) : m_state(state)
     std::array<QRadioButton *, 4> options{};
     for (qint16 i = 0; i < 4; ++i) {
         QRadioButton *option = options[i] = named(new QRadioButton(client), indexed("Option1", i), optionTips[i]);
+        option->setAccessibleName(optionNames[i]);
         Binding::bindControl(option, state.Option1[i], dpi, [option, &button = state.Option1[i]] {
             const QSignalBlocker blocker(option);
             option->setChecked(button.isChecked());
@@ -96,12 +103,15 @@ SettingsWindowView::SettingsWindowView(SettingsWindow &state) : m_state(state)
     }
 
     std::array<BoundList *, 3> lists{};
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
         lists[i] = named(new BoundList(state.List_font[i], dpi, client), indexed("List_font", i), listTips[i]);
+        lists[i]->setAccessibleName(listNames[i]);
+    }
 
     auto *preview = named(new QLineEdit(client), u"Text_Cv_0"_s,
                           u"Полето илюстрира шрифт, размер на букви, цвят и фон на букви "_s);
     preview->setReadOnly(true);
+    preview->setAccessibleName(u"Образец на шрифта"_s);
     preview->setAlignment(Qt::AlignCenter);
     Binding::bindControl(preview, state.Text_Cv, dpi);
 
@@ -120,10 +130,10 @@ SettingsWindowView::~SettingsWindowView() = default;
 
 void SettingsWindowView::buildMenu()
 {
-    QAction *save = menuBar()->addAction(u"Запис"_s);
+    QAction *save = menuBar()->addAction(u"&Запис"_s);
     save->setObjectName(u"mnu_zapis"_s);
     connect(save, &QAction::triggered, this, [this] { FatalError::guard([&] { m_state.mnu_zapis_Click(); }); });
-    QAction *cancel = menuBar()->addAction(u"Отказ"_s);
+    QAction *cancel = menuBar()->addAction(u"&Отказ"_s);
     cancel->setObjectName(u"mnu_Otkaz"_s);
     connect(cancel, &QAction::triggered, this, [this] { FatalError::guard([&] { m_state.mnu_Otkaz_Click(); }); });
     QAction *danni = menuBar()->addAction(u"Danni"_s);

@@ -46,17 +46,23 @@ TestWindowView::TestWindowView(TestWindow &state) : m_state(state)
     std::array<QPushButton *, 4> buttons{};
     for (qint16 i = 0; i < 4; ++i) {
         buttons[i] = named(new QPushButton(client), indexed("Uprawl", i), buttonTips[i]);
+        // Enter presses a focused button, as Space does.
+        buttons[i]->setAutoDefault(true);
         Binding::bindControl(buttons[i], state.Uprawl[i], dpi);
         connect(buttons[i], &QPushButton::clicked, this,
                 [this, i] { FatalError::guard([&] { m_state.pressButton(i); }); });
     }
 
     const std::array<QString, 3> listTips = {pickToolTip, pickToolTip, u"Набор от вече въведени отговори"_s};
+    const std::array<QString, 3> listNames = {u"Изрази отляво"_s, u"Изрази отдясно"_s, u"Въведени отговори"_s};
     std::array<BoundList *, 3> lists{};
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
         lists[i] = named(new BoundList(state.Slowo[i], dpi, client), indexed("Slowo", i), listTips[i]);
+        lists[i]->setAccessibleName(listNames[i]);
+    }
 
     auto *explanation = named(new QPlainTextEdit(client), u"Prowerka_0"_s);
+    explanation->setAccessibleName(u"Обяснение"_s);
     explanation->setReadOnly(true);
     explanation->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     explanation->setFocusPolicy(Qt::StrongFocus);
@@ -65,11 +71,15 @@ TestWindowView::TestWindowView(TestWindow &state) : m_state(state)
 
     auto *verdict = named(new QLineEdit(client), u"Prowerka_1"_s, u"зелено - Вярно; червено - Грешно"_s);
     verdict->setReadOnly(true);
+    // Its text, "ДА" or "НЕ", is its value: the verdict is not only a colour.
+    verdict->setAccessibleName(u"Оценка на отговора"_s);
     Binding::bindControl(verdict, state.Prowerka[1], dpi);
 
+    const std::array<QString, 2> pictureNames = {u"Картина на израза"_s, u"Празна картина"_s};
     std::array<PictureBox *, 2> pictures{};
     for (int i = 0; i < 2; ++i) {
         pictures[i] = named(new PictureBox(client), indexed("Grafika", i));
+        pictures[i]->setAccessibleName(pictureNames[i]);
         pictures[i]->setFocusPolicy(Qt::StrongFocus);
         Binding::bindControl(pictures[i], state.Grafika[i], dpi);
         pictures[i]->setClickHandler([this, i] { FatalError::guard([&] { m_state.Grafika_Click(qint16(i)); }); });
@@ -93,10 +103,10 @@ TestWindowView::~TestWindowView() = default;
 
 void TestWindowView::buildMenu()
 {
-    QAction *exit = menuBar()->addAction(u"Exit"_s);
+    QAction *exit = menuBar()->addAction(u"&Exit"_s);
     exit->setObjectName(u"Izhod"_s);
     connect(exit, &QAction::triggered, this, [this] { FatalError::guard([&] { m_state.Izhod_Click(); }); });
-    QAction *color = menuBar()->addAction(u"Color"_s);
+    QAction *color = menuBar()->addAction(u"&Color"_s);
     color->setObjectName(u"Cwqt"_s);
     connect(color, &QAction::triggered, this, [this] { FatalError::guard([&] { m_state.Cwqt_Click(); }); });
 }

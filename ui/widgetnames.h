@@ -4,7 +4,8 @@
 #include <QWidget>
 
 // Widgets carry the names of the controls they show (Slowo_0, Uprawl_2), so
-// tests and tools find them; the tool tip is the control's own.
+// tests and tools find them; the tool tip is the control's own, and also its
+// accessible description (lists would not fall back to it).
 namespace WidgetNames {
 
 inline QString indexed(const char *row, int index)
@@ -16,6 +17,7 @@ template<typename W> W *named(W *widget, const QString &name, const QString &too
 {
     widget->setObjectName(name);
     widget->setToolTip(toolTip);
+    widget->setAccessibleDescription(toolTip);
     return widget;
 }
 
