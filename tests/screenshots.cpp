@@ -34,7 +34,10 @@ int main(int argc, char *argv[])
         if (program.settingsView())
             shown |= program.settingsView()->frameGeometry();
         const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
-        status = screen.copy(shown).save(file) ? 0 : 1;
+        // The grab is in device pixels, the windows' geometry is not.
+        const qreal ratio = screen.devicePixelRatio();
+        const QRect device(shown.topLeft() * ratio, shown.size() * ratio);
+        status = screen.copy(device).save(file) ? 0 : 1;
         QCoreApplication::exit(status);
     });
     QApplication::exec();
