@@ -4,6 +4,7 @@
 
 #include "appearance/settingswindow.h"
 #include "content/biologytest.h"
+#include "testsupport.h"
 #include "ui/program.h"
 #include "ui/settingswindowview.h"
 #include "ui/testwindowview.h"
@@ -11,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QRegularExpression>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -36,7 +36,7 @@ private:
 
 void KeyboardTest::init()
 {
-    QTest::failOnWarning(QRegularExpression(u"^(?!This plugin does not support (propagateSizeHints|raise)\\(\\)$)"_s));
+    TestSupport::failOnStrayWarnings();
     m_program = std::make_unique<Program>(biologyTest());
     QVERIFY(m_program->start());
     QVERIFY(QTest::qWaitForWindowExposed(m_program->view()));

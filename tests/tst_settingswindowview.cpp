@@ -3,6 +3,7 @@
 
 #include "appearance/settingswindow.h"
 #include "content/biologytest.h"
+#include "testsupport.h"
 #include "ui/program.h"
 #include "ui/settingswindowview.h"
 #include "ui/testwindowview.h"
@@ -13,7 +14,6 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QSlider>
 #include <QTest>
 
@@ -67,7 +67,7 @@ private:
 
 void SettingsWindowViewTest::init()
 {
-    QTest::failOnWarning(QRegularExpression(u"^(?!This plugin does not support (propagateSizeHints|raise)\\(\\)$)"_s));
+    TestSupport::failOnStrayWarnings();
     m_program = std::make_unique<Program>(biologyTest());
     QVERIFY(m_program->start());
     QVERIFY(QTest::qWaitForWindowExposed(m_program->view()));

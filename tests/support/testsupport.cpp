@@ -2,6 +2,9 @@
 
 #include "app/numbers.h"
 
+#include <QRegularExpression>
+#include <QTest>
+
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -36,6 +39,11 @@ FontToolkit fakeFonts()
     return FontToolkit{
         [] { return QStringList{u"Times New Roman"_s, u"DejaVu Sans"_s, u"Arial"_s, u"liberation serif"_s}; },
         [](const QString &, double points) { return points == 13 ? 12.75 : points == 11 ? 10.5 : points; }};
+}
+
+void failOnStrayWarnings()
+{
+    QTest::failOnWarning(QRegularExpression(u"^(?!This plugin does not support (propagateSizeHints|raise)\\(\\)$)"_s));
 }
 
 std::unique_ptr<TestWindow> started(const TestDefinition &test)

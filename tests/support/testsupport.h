@@ -28,6 +28,10 @@ TestDefinition numberedTest(int left, int right);
 // 13 points as 12.75 and 11 as 10.5.
 FontToolkit fakeFonts();
 
+// Makes any warning fail the current test, but what the offscreen platform
+// itself says on showing a fixed-size window.
+void failOnStrayWarnings();
+
 // A test window for the test, started.
 std::unique_ptr<TestWindow> started(const TestDefinition &test);
 
