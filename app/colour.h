@@ -28,6 +28,5 @@ constexpr Colour compose(int red, int green, int blue)
 
 constexpr Colour green = 65280;
 constexpr Colour red = 255;
-constexpr Colour white = 16777215;
 
 } // namespace Colours
