@@ -95,6 +95,7 @@ void SettingsWindowViewTest::opensModelessWithItsLayout()
     QVERIFY(m_program->view()->isEnabled());
     QCOMPARE(view->windowTitle(), u"Формиране на цвят/избор на шрифт"_s);
     QCOMPARE(view->minimumSize(), view->maximumSize());
+    QCOMPARE(view->windowIcon().availableSizes(), QList<QSize>{QSize(16, 16)});
     const int dpi = view->logicalDpiX();
     QCOMPARE(view->centralWidget()->width(), Twips::toPixels(5535, dpi));
     QCOMPARE(view->centralWidget()->height(), Twips::toPixels(4710, dpi));

@@ -139,6 +139,8 @@ void TestWindowViewTest::layoutColoursAndTexts()
     TestWindowView *view = m_program->view();
     QCOMPARE(view->windowTitle(), biologyTest().title());
     QCOMPARE(view->minimumSize(), view->maximumSize());
+    const QList<QSize> iconSizes = view->windowIcon().availableSizes();
+    QVERIFY(iconSizes.contains(QSize(16, 16)) && iconSizes.contains(QSize(32, 32)));
     const QImage client = view->centralWidget()->grab().toImage();
     QCOMPARE(client.pixelColor(2, client.height() - 2), colour(32768));
 
