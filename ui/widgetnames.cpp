@@ -4,6 +4,9 @@
 
 QWidget *setUpFixedWindow(QMainWindow *window, const QString &name)
 {
+    // The icons live in this static library; the linker keeps them only
+    // when they are asked for.
+    Q_INIT_RESOURCE(icons);
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                            | Qt::WindowCloseButtonHint);
     window->setObjectName(name);

@@ -26,5 +26,6 @@ template<typename W> W *named(W *widget, const QString &name, const QString &too
 class QMainWindow;
 
 // Makes the window a fixed one without minimize and maximize boxes, named
-// after its layout, and gives it a client area in the layouts' font.
+// after its layout, and gives it a client area in the layouts' font; makes
+// the window icons available.
 QWidget *setUpFixedWindow(QMainWindow *window, const QString &name);
