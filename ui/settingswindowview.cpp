@@ -5,7 +5,7 @@
 #include "ui/boundlist.h"
 #include "ui/fatalerror.h"
 #include "ui/picturebox.h"
-#include "ui/widgetnames.h"
+#include "ui/widgetsetup.h"
 
 #include <QIcon>
 #include <QLabel>
@@ -130,15 +130,9 @@ SettingsWindowView::~SettingsWindowView() = default;
 
 void SettingsWindowView::buildMenu()
 {
-    QAction *save = menuBar()->addAction(u"&Запис"_s);
-    save->setObjectName(u"mnu_zapis"_s);
-    connect(save, &QAction::triggered, this, [this] { FatalError::guard([&] { m_state.mnu_zapis_Click(); }); });
-    QAction *cancel = menuBar()->addAction(u"&Отказ"_s);
-    cancel->setObjectName(u"mnu_Otkaz"_s);
-    connect(cancel, &QAction::triggered, this, [this] { FatalError::guard([&] { m_state.mnu_Otkaz_Click(); }); });
-    QAction *danni = menuBar()->addAction(u"Danni"_s);
-    danni->setObjectName(u"mnu_Danni"_s);
+    addMenuEntry(this, u"&Запис"_s, u"mnu_zapis"_s, [this] { m_state.mnu_zapis_Click(); });
+    addMenuEntry(this, u"&Отказ"_s, u"mnu_Otkaz"_s, [this] { m_state.mnu_Otkaz_Click(); });
+    QAction *danni = addMenuEntry(this, u"Danni"_s, u"mnu_Danni"_s, [this] { m_state.mnu_Danni_Click(); });
     danni->setVisible(false);
     danni->setEnabled(false);
-    connect(danni, &QAction::triggered, this, [this] { FatalError::guard([&] { m_state.mnu_Danni_Click(); }); });
 }

@@ -6,7 +6,7 @@
 #include "ui/fatalerror.h"
 #include "ui/picturebox.h"
 #include "ui/picturewindowview.h"
-#include "ui/widgetnames.h"
+#include "ui/widgetsetup.h"
 
 #include <QCloseEvent>
 #include <QIcon>
@@ -103,12 +103,8 @@ TestWindowView::~TestWindowView() = default;
 
 void TestWindowView::buildMenu()
 {
-    QAction *exit = menuBar()->addAction(u"&Exit"_s);
-    exit->setObjectName(u"Izhod"_s);
-    connect(exit, &QAction::triggered, this, [this] { FatalError::guard([&] { m_state.Izhod_Click(); }); });
-    QAction *color = menuBar()->addAction(u"&Color"_s);
-    color->setObjectName(u"Cwqt"_s);
-    connect(color, &QAction::triggered, this, [this] { FatalError::guard([&] { m_state.Cwqt_Click(); }); });
+    addMenuEntry(this, u"&Exit"_s, u"Izhod"_s, [this] { m_state.Izhod_Click(); });
+    addMenuEntry(this, u"&Color"_s, u"Cwqt"_s, [this] { m_state.Cwqt_Click(); });
 }
 
 void TestWindowView::closeEvent(QCloseEvent *event)

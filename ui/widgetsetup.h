@@ -23,7 +23,14 @@ template<typename W> W *named(W *widget, const QString &name, const QString &too
 
 } // namespace WidgetNames
 
+#include <functional>
+
+class QAction;
 class QMainWindow;
+
+// Adds an entry to the window's menu bar that runs the handler, guarded.
+QAction *addMenuEntry(QMainWindow *window, const QString &caption, const QString &name,
+                      std::function<void()> handler);
 
 // Makes the window a fixed one without minimize and maximize boxes, named
 // after its layout, and gives it a client area in the layouts' font; makes

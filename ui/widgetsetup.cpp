@@ -1,6 +1,19 @@
-#include "ui/widgetnames.h"
+#include "ui/widgetsetup.h"
+
+#include "ui/fatalerror.h"
 
 #include <QMainWindow>
+#include <QMenuBar>
+
+QAction *addMenuEntry(QMainWindow *window, const QString &caption, const QString &name,
+                      std::function<void()> handler)
+{
+    QAction *entry = window->menuBar()->addAction(caption);
+    entry->setObjectName(name);
+    QObject::connect(entry, &QAction::triggered, window,
+                     [handler = std::move(handler)] { FatalError::guard(handler); });
+    return entry;
+}
 
 QWidget *setUpFixedWindow(QMainWindow *window, const QString &name)
 {
