@@ -40,7 +40,6 @@ public:
     qint16 count() const { return qint16(m_items.size()); }
     QString item(int index) const;
     const QStringList &items() const { return m_items; }
-    bool isSorted() const { return m_collation.has_value(); }
 
     // Returns the row the item went to.
     int append(const QString &text);

@@ -63,8 +63,6 @@ public:
     void moveSlider(qint16 index, int position);
 
     int selectedTarget() const { return m_target; }
-    Colour workingColour() const { return m_workingColour; }
-    Colours::Components components() const { return m_components; }
 
     Form window;
     Control picColor;
